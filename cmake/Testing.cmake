@@ -1,6 +1,7 @@
 # moneycalc_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
-# One GoogleTest executable (GUI ones get the QApplication main of tests/support); its cases are listed by CTest when the tests run, not at build
-# time, so GUI tests never start during the build. GUI tests run offscreen.
+# One GoogleTest executable. Its cases are listed when CTest runs, not at build time, so GUI
+# tests never start during the build; GUI tests get the QApplication main of tests/support
+# and run offscreen.
 include(GoogleTest)
 find_package(GTest REQUIRED)
 
