@@ -48,4 +48,10 @@ public:
         : Exception("List index out of bounds (" + std::to_string(index) + ")") {}
 };
 
+// A database file that could not be opened or created; the message says why.
+class EDatabaseError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 }  // namespace platform
