@@ -2,7 +2,6 @@
 
 #include "DialogTranslations.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,27 +10,21 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <array>
+
 namespace dialogs {
 
 CaptionWidthTable CaptionWidthCache{};
 
 namespace {
 
-constexpr int IconSize = 32;
-
-QStyle::StandardPixmap KindIcon(TDialogKind kind)
-{
-    switch (kind) {
-    case dkWarning:
-        return QStyle::SP_MessageBoxWarning;
-    case dkError:
-        return QStyle::SP_MessageBoxCritical;
-    case dkInformation:
-        return QStyle::SP_MessageBoxInformation;
-    default:
-        return QStyle::SP_MessageBoxQuestion;
-    }
-}
+// The stock icons of the kinds that have one, in kind order.
+constexpr std::array<QStyle::StandardPixmap, 4> KindIcons{
+    QStyle::SP_MessageBoxWarning,
+    QStyle::SP_MessageBoxCritical,
+    QStyle::SP_MessageBoxInformation,
+    QStyle::SP_MessageBoxQuestion,
+};
 
 void MeasureCaptions(const QFontMetrics& surface, TDialogButtons buttons)
 {
@@ -58,7 +51,7 @@ void AddIcon(TMessageForm& form, TDialogKind kind, const QRect& bounds)
 {
     auto* image = new QLabel(&form);
     image->setObjectName(QStringLiteral("Image"));
-    image->setPixmap(form.style()->standardIcon(KindIcon(kind)).pixmap(IconSize, IconSize));
+    image->setPixmap(form.style()->standardIcon(KindIcons.at(kind)).pixmap(IconSize, IconSize));
     image->setGeometry(bounds);
 }
 

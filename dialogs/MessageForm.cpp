@@ -25,7 +25,12 @@ constexpr int DetailsPaneHeight = 150;
 // An 8-pixel gap between tool buttons, drawn as the style's toolbar separator.
 class ToolSeparator : public QWidget {
 public:
-    ToolSeparator() { setFixedWidth(8); }
+    ToolSeparator()
+    {
+        setFixedWidth(8);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    }
+    QSize sizeHint() const override { return {8, 16}; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -38,7 +43,8 @@ protected:
     }
 };
 
-// The separator's slot repeats HELP only to keep the slots in step with the buttons.
+// The image slots in tool button order; the separator's slot repeats HELP. A bitmap that
+// fails to load leaves its slot empty, so every other button keeps its own image.
 std::vector<QIcon> LoadToolImages()
 {
     std::vector<QIcon> images;

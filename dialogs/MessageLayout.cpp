@@ -7,8 +7,6 @@
 namespace dialogs {
 namespace {
 
-constexpr int IconSize = 32;
-
 std::optional<TDialogButton> FirstPresent(TDialogButtons buttons,
                                           std::initializer_list<TDialogButton> candidates)
 {

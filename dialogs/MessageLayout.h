@@ -13,6 +13,8 @@
 
 namespace dialogs {
 
+inline constexpr int IconSize = 32;  // the stock icons are 32 x 32 pixels
+
 // Per button: the measured pixel width of its caption plus 8, or 0 while not measured.
 using CaptionWidthTable = std::array<int, DialogButtonCount>;
 

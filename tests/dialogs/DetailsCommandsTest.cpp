@@ -131,6 +131,11 @@ struct SaveCase {
     const char* Written;
 };
 
+void PrintTo(const SaveCase& c, std::ostream* out)
+{
+    *out << c.Chosen << " with filter " << c.FilterIndex << " as " << c.Written;
+}
+
 class DetailsSave : public DetailsCommands, public testing::WithParamInterface<SaveCase> {};
 
 TEST_P(DetailsSave, WritesTheExactTextUnderTheRuleOfTheTextFilter)

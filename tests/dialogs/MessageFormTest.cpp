@@ -124,6 +124,8 @@ struct KindCase {
     QStyle::StandardPixmap Icon;
 };
 
+void PrintTo(const KindCase& c, std::ostream* out) { *out << c.Caption; }
+
 class DialogKinds : public MessageFormTest, public testing::WithParamInterface<KindCase> {};
 
 TEST_P(DialogKinds, ShowTheirCaptionAndStockIcon)
@@ -228,6 +230,8 @@ struct Closing {
     const char* Name;
     std::function<void(QDialog&)> Close;
 };
+
+void PrintTo(const Closing& c, std::ostream* out) { *out << c.Name; }
 
 class ShowErrorDetailsTest : public MessageFormTest, public testing::WithParamInterface<Closing> {};
 

@@ -130,6 +130,8 @@ struct ChoiceCase {
     std::optional<TDialogButton> Cancel;
 };
 
+void PrintTo(const ChoiceCase& c, std::ostream* out) { *out << "set " << c.Buttons.Bits(); }
+
 class DefaultAndCancelButtons : public testing::TestWithParam<ChoiceCase> {};
 
 TEST_P(DefaultAndCancelButtons, FollowThePreferenceOrder)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <ostream>
 
 namespace {
 
@@ -11,6 +12,11 @@ using dialogs::MulDiv;
 struct MulDivCase {
     int A, B, C, Expected;
 };
+
+void PrintTo(const MulDivCase& c, std::ostream* out)
+{
+    *out << c.A << " * " << c.B << " / " << c.C;
+}
 
 class MulDivTest : public testing::TestWithParam<MulDivCase> {};
 
