@@ -55,7 +55,12 @@ inline bool IsLessOrEqual(long double a, long double b) noexcept { return IsGrea
 
 inline bool IsEqual(long double a, long double b) noexcept
 {
-    return IsGreaterOrEqual(a, b) && IsLessOrEqual(a, b);
+    bool equalOrUnordered;
+    bool ordered;
+    __asm__ __volatile__("fcomip %%st(1), %%st\n\tfstp %%st(0)\n\tsete %0\n\tsetnp %1"
+                         : "=q"(equalOrUnordered), "=q"(ordered)
+                         : "t"(a), "u"(b) : "st", "st(1)", "cc");
+    return equalOrUnordered && ordered;
 }
 
 // Logarithms and powers of two
@@ -98,14 +103,7 @@ inline long double SquareRoot(long double x) noexcept
 }
 
 // Circular functions, exact to the last bit only for |x| ≤ π/4: the instructions reduce larger
-// arguments with a 66-bit π.
-
-inline long double Sine(long double x) noexcept
-{
-    long double result;
-    __asm__("fsin" : "=t"(result) : "0"(x));
-    return result;
-}
+// arguments with a 66-bit π. (fsin is left out: see the sine in StandardMath.cpp.)
 
 inline long double Cosine(long double x) noexcept
 {
