@@ -49,8 +49,8 @@ long double HyperbolicCosine(Exponentials e) { return (e.Positive + e.Negative) 
 // no needless squaring can overflow.
 long double IntegerPower(long double base, std::int32_t exponent)
 {
-    const std::uint32_t magnitude = static_cast<std::uint32_t>(exponent);
-    std::uint32_t bits = exponent < 0 ? 0u - magnitude : magnitude;
+    const auto pattern = static_cast<std::uint32_t>(exponent);
+    std::uint32_t bits = exponent < 0 ? 0u - pattern : pattern;  // |exponent|, also of INT32_MIN
     long double result = 1.0L;
     while (bits != 0) {
         if (bits & 1u)
