@@ -15,7 +15,9 @@ namespace {
 // digit string like ...4999999999999999 rounds as ...5.
 constexpr int ExpansionDigits = 18;
 constexpr int SmallestPlainExponent = -3;
-constexpr int SmallestExponentWidth = 3;
+constexpr int GeneralExponentWidth = 3;
+constexpr int TwoDecimalsExponentDigits = 15;
+constexpr long double TwoDecimalsExponentFrom = 1e18L;
 
 // value = 0.Digits × 10^Exponent; Digits starts with a non-zero digit and ends in none.
 struct DecimalDigits {
@@ -41,6 +43,19 @@ DecimalDigits Expand(long double magnitude)
     return decimal;
 }
 
+// Adds one unit in the last place; a carry out of the first digit puts a "1" in front.
+void IncrementDigits(std::string& digits)
+{
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        if (*digit != '9') {
+            ++*digit;
+            return;
+        }
+        *digit = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
 // Cuts to `count` digits, rounding up when the first dropped digit is 5 or more.
 void RoundToDigits(DecimalDigits& decimal, std::size_t count)
 {
@@ -50,16 +65,11 @@ void RoundToDigits(DecimalDigits& decimal, std::size_t count)
     decimal.Digits.resize(count);
     if (!roundUp)
         return;
-    for (auto digit = decimal.Digits.rbegin(); digit != decimal.Digits.rend(); ++digit) {
-        if (*digit != '9') {
-            ++*digit;
-            return;
-        }
-        *digit = '0';
+    IncrementDigits(decimal.Digits);
+    if (decimal.Digits.size() > count) {
+        decimal.Digits.pop_back();
+        ++decimal.Exponent;
     }
-    decimal.Digits.insert(decimal.Digits.begin(), '1');
-    decimal.Digits.pop_back();
-    ++decimal.Exponent;
 }
 
 void RemoveTrailingZeros(std::string& digits)
@@ -67,7 +77,7 @@ void RemoveTrailingZeros(std::string& digits)
     digits.erase(digits.find_last_not_of('0') + 1);
 }
 
-void AppendScientific(std::string& text, const DecimalDigits& decimal)
+void AppendScientific(std::string& text, const DecimalDigits& decimal, int exponentWidth)
 {
     text += decimal.Digits[0];
     if (decimal.Digits.size() > 1) {
@@ -81,7 +91,7 @@ void AppendScientific(std::string& text, const DecimalDigits& decimal)
     char digits[8];
     const auto end = std::to_chars(digits, std::end(digits), std::abs(exponent)).ptr;
     const auto width = static_cast<int>(end - digits);
-    text.append(static_cast<std::size_t>(std::max(SmallestExponentWidth - width, 0)), '0');
+    text.append(static_cast<std::size_t>(std::max(exponentWidth - width, 0)), '0');
     text.append(digits, end);
 }
 
@@ -104,6 +114,34 @@ void AppendPlain(std::string& text, const DecimalDigits& decimal)
     }
 }
 
+// The digits of a non-zero magnitude in cents (at least three), rounded half away from zero.
+std::string Cents(long double magnitude)
+{
+    const DecimalDigits decimal = Expand(magnitude);
+    const int kept = decimal.Exponent + 2;
+    std::string cents;
+    if (kept >= 0) {
+        const auto count = static_cast<std::size_t>(kept);
+        cents = decimal.Digits.substr(0, count);
+        cents.resize(count, '0');
+        if (count < decimal.Digits.size() && decimal.Digits[count] >= '5')
+            IncrementDigits(cents);
+    }
+    if (cents.size() < 3)
+        cents.insert(0, 3 - cents.size(), '0');
+    return cents;
+}
+
+std::string WithExponent(long double value)
+{
+    std::string text = std::signbit(value) ? "-" : "";
+    DecimalDigits decimal = Expand(std::fabs(value));
+    RoundToDigits(decimal, TwoDecimalsExponentDigits);
+    RemoveTrailingZeros(decimal.Digits);
+    AppendScientific(text, decimal, 1);
+    return text;
+}
+
 }  // namespace
 
 std::string FormatGeneral(long double value, int significantDigits)
@@ -122,9 +160,25 @@ std::string FormatGeneral(long double value, int significantDigits)
     RoundToDigits(decimal, static_cast<std::size_t>(digitCount));
     RemoveTrailingZeros(decimal.Digits);
     if (decimal.Exponent > digitCount || decimal.Exponent < SmallestPlainExponent)
-        AppendScientific(text, decimal);
+        AppendScientific(text, decimal, GeneralExponentWidth);
     else
         AppendPlain(text, decimal);
+    return text;
+}
+
+std::string FormatTwoDecimals(long double value)
+{
+    if (!std::isfinite(value))
+        return FormatGeneral(value, TwoDecimalsExponentDigits);
+    const long double magnitude = std::fabs(value);
+    if (magnitude >= TwoDecimalsExponentFrom)
+        return WithExponent(value);
+    const std::string cents = magnitude == 0.0L ? "000" : Cents(magnitude);
+    const bool isZero = cents.find_first_not_of('0') == std::string::npos;
+    std::string text = std::signbit(value) && !isZero ? "-" : "";
+    text.append(cents, 0, cents.size() - 2);
+    text += DecimalSeparator();
+    text.append(cents, cents.size() - 2);
     return text;
 }
 

@@ -98,9 +98,8 @@ bool IsBelowOne(std::string_view text, const DecimalParts& parts)
     return position + exponent <= 0;
 }
 
-}  // namespace
-
-double TextToFloat(std::string_view text)
+template <class Number>
+Number ReadDecimal(std::string_view text)
 {
     const char separator = DecimalSeparator();
     DecimalParts parts;
@@ -112,15 +111,21 @@ double TextToFloat(std::string_view text)
     if (parts.SeparatorAt != std::string_view::npos)
         plain[parts.SeparatorAt - (text[0] == '+' ? 1 : 0)] = '.';
 
-    double value = 0;
+    Number value = 0;
     const auto [end, error] =
         std::from_chars(plain.data(), plain.data() + plain.size(), value, std::chars_format::general);
     if (error == std::errc::result_out_of_range && IsBelowOne(text, parts))
-        return text[0] == '-' ? -0.0 : 0.0;
+        return text[0] == '-' ? -Number(0) : Number(0);
     if (error != std::errc() || end != plain.data() + plain.size())
         NotAFloat(text);
     return value;
 }
+
+}  // namespace
+
+double TextToFloat(std::string_view text) { return ReadDecimal<double>(text); }
+
+long double TextToExtended(std::string_view text) { return ReadDecimal<long double>(text); }
 
 std::int32_t HexLiteralToInt(std::string_view literal)
 {

@@ -13,6 +13,10 @@ namespace platform {
 // Error: "'%s' is not a valid floating point value".
 double TextToFloat(std::string_view text);
 
+// The same forms to the nearest extended-precision value, as the runtime reads a number that
+// a user sees: "1.23456789E010", "-0.13". Beyond the extended range: the same error.
+long double TextToExtended(std::string_view text);
+
 // A hexadecimal literal: one prefix character followed by hexadecimal digits, at most 8 of
 // them significant (leading zeros do not count), read as a 32-bit two's-complement value.
 // Error: "'%s' is not a valid integer value", with the whole literal.
