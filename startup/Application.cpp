@@ -59,6 +59,8 @@ int TApplication::Run()
         if (OnMainFormShown)
             OnMainFormShown();
     }
+    // A pending termination ends the loop at its first turn. Otherwise closing the main
+    // window ends it: outside a modal dialog it is the only window, so the last one closed.
     if (FTerminated)
         QMetaObject::invokeMethod(this, &QCoreApplication::quit, Qt::QueuedConnection);
     exec();
