@@ -12,21 +12,30 @@
 
 namespace {
 
-// The first child slot below the word's argument count that still holds a record.
-TExprRecord** NextChild(TExprRecord* record)
+// Whether a tree record keeps child records in its slots: all but constant leaves do.
+bool HoldsChildren(const TExprRecord* record)
 {
-    const int count = record->Word->ArgumentCount();
-    for (int slot = 0; slot < count; ++slot)
-        if (record->Children[slot])
-            return &record->Children[slot];
-    return nullptr;
+    return record->Word && !IsConstantWord(record->Word);
 }
 
 // Arguments beyond the word's argument count are built but never run.
 void ReleaseSurplusChildren(TExprRecord* record) noexcept
 {
-    for (int slot = std::max(record->Word->ArgumentCount(), 0); slot < MaxArgs; ++slot)
-        TCustomExpressionParser::ReleaseTree(std::exchange(record->Children[slot], nullptr));
+    if (!HoldsChildren(record))
+        return;
+    for (int slot = std::max(record->Word->ArgumentCount(), 0); slot < MaxArgs; ++slot) {
+        TCustomExpressionParser::ReleaseTree(record->Child(slot));
+        record->SetChild(slot, nullptr);
+    }
+}
+
+// The slot that holds the child; the slots before it may already hold linked addresses.
+int SlotOf(const TExprRecord* parent, const TExprRecord* child)
+{
+    int slot = 0;
+    while (parent->Child(slot) != child)
+        ++slot;
+    return slot;
 }
 
 bool EndsInBoolean(const TExprRecord* first)
@@ -74,9 +83,9 @@ bool TCustomExpressionParser::ArgumentsComplete(const TExprRecord* root)
         pending.pop_back();
         const int count = record->Word->ArgumentCount();
         for (int slot = 0; slot < count; ++slot) {
-            if (!record->Children[slot])
+            if (!record->Child(slot))
                 return false;
-            pending.push_back(record->Children[slot]);
+            pending.push_back(record->Child(slot));
         }
     }
     return true;
@@ -96,7 +105,7 @@ void TCustomExpressionParser::CheckOperands(const TExprRecord* root)
         if (IsConstantWord(&word) && !record->Args[0])
             RaiseMathError(word.Name + " is a string, not a number");
         for (int slot = word.ArgumentCount() - 1; slot >= 0; --slot)
-            pending.push_back(record->Children[slot]);
+            pending.push_back(record->Child(slot));
     }
 }
 
@@ -122,7 +131,7 @@ TCustomExpressionParser::TTreePtr TCustomExpressionParser::FoldTree(TTreePtr roo
         nodes.push_back(node);
         const int self = static_cast<int>(nodes.size()) - 1;
         for (int slot = node.Record->Word->ArgumentCount() - 1; slot >= 0; --slot)
-            pending.push_back({node.Record->Children[slot], self, slot, 1, false});
+            pending.push_back({node.Record->Child(slot), self, slot, 1, false});
     }
     for (std::size_t k = nodes.size() - 1; k > 0; --k) {
         TNode& parent = nodes[nodes[k].Parent];
@@ -137,12 +146,13 @@ TCustomExpressionParser::TTreePtr TCustomExpressionParser::FoldTree(TTreePtr roo
             continue;
         }
         if (!IsConstantWord(node.Record->Word)) {
-            TExprRecord** place = node.Parent < 0 ? nullptr
-                                                  : &nodes[node.Parent].Record->Children[node.Slot];
-            TTreePtr subtree(place ? std::exchange(*place, nullptr) : root.release());
+            TExprRecord* parent = node.Parent < 0 ? nullptr : nodes[node.Parent].Record;
+            TTreePtr subtree(parent ? parent->Child(node.Slot) : root.release());
+            if (parent)
+                parent->SetChild(node.Slot, nullptr);
             TExprRecord* folded = FoldedRecord(std::move(subtree));
-            if (place)
-                *place = folded;
+            if (parent)
+                parent->SetChild(node.Slot, folded);
             else
                 root.reset(folded);
         }
@@ -179,35 +189,41 @@ double TCustomExpressionParser::EvaluateSubtree(TTreePtr record, bool& isBoolean
 }
 
 // A walk in post-order, children left to right. The records' Next fields, unused in a tree,
-// hold the walk's stack until each record joins the chain, so linking allocates nothing.
+// lead back up to each record's parent until the record joins the chain, so linking
+// allocates nothing.
 double* TCustomExpressionParser::LinkRecords(TExprRecord* root) noexcept
 {
-    double* address = nullptr;
     root->Next = nullptr;
-    TExprRecord* stack = root;
-    while (stack) {
-        TExprRecord* record = stack;
-        if (TExprRecord** child = NextChild(record)) {
-            (*child)->Next = stack;
-            stack = *child;
-            continue;
+    TExprRecord* record = root;
+    for (;;) {
+        while (record->Word->ArgumentCount() > 0) {
+            TExprRecord* child = record->Child(0);
+            child->Next = record;
+            record = child;
         }
-        stack = record->Next;
-        ReleaseSurplusChildren(record);
-        if (IsConstantWord(record->Word)) {
-            address = record->Args[0];
-            delete record;
-        } else {
-            AppendToChain(record);
-            address = &record->Result;
-        }
-        if (stack) {
-            TExprRecord** slot = NextChild(stack);
-            stack->Args[slot - stack->Children] = address;
-            *slot = nullptr;
+        for (;;) {
+            TExprRecord* parent = record->Next;
+            const int slot = parent ? SlotOf(parent, record) : 0;
+            double* address;
+            ReleaseSurplusChildren(record);
+            if (IsConstantWord(record->Word)) {
+                address = record->Args[0];
+                delete record;
+            } else {
+                AppendToChain(record);
+                address = &record->Result;
+            }
+            if (!parent)
+                return address;
+            parent->Args[slot] = address;
+            if (slot + 1 < parent->Word->ArgumentCount()) {
+                record = parent->Child(slot + 1);
+                record->Next = parent;
+                break;
+            }
+            record = parent;
         }
     }
-    return address;
 }
 
 void TCustomExpressionParser::AppendToChain(TExprRecord* record) noexcept
@@ -332,8 +348,9 @@ void TCustomExpressionParser::ReleaseTree(TExprRecord* root) noexcept
     for (TExprRecord* pending = root; pending;) {
         TExprRecord* record = pending;
         pending = record->Next;
-        for (TExprRecord* child : record->Children) {
-            if (child) {
+        const int slots = HoldsChildren(record) ? MaxArgs : 0;
+        for (int slot = 0; slot < slots; ++slot) {
+            if (TExprRecord* child = record->Child(slot)) {
                 child->Next = pending;
                 pending = child;
             }

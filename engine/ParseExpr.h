@@ -16,11 +16,13 @@ struct TExprRecord {
     TExprWord* Word = nullptr;  // not owned
     // Set when linked: the word has side effects, so a run checks for faults before this record.
     bool Checkpoint = false;
-    // In a chain: the address of each operand, a child's Result or a constant's value. In a
-    // tree only a constant leaf uses a slot: Args[0] holds its word's value address.
+    // In a chain: the address of each operand, a child's Result or a constant's value.
+    // In a tree: a constant leaf's Args[0] is its word's value; any other record keeps its
+    // child records here, in argument order, and owns them.
     double* Args[MaxArgs] = {};
-    // In a tree: the child records in argument order, owned by this record. Empty in a chain.
-    TExprRecord* Children[MaxArgs] = {};
+
+    TExprRecord* Child(int slot) const { return reinterpret_cast<TExprRecord*>(Args[slot]); }
+    void SetChild(int slot, TExprRecord* child) { Args[slot] = reinterpret_cast<double*>(child); }
 };
 
 class TCustomExpressionParser {

@@ -19,7 +19,9 @@ using TTreePtr = TCustomExpressionParser::TTreePtr;
 // level, and this keeps the stack small on every thread, sanitizers included.
 constexpr int MaxNesting = 1000;
 
-// For a list of values, the first position in a range whose value is at most a bound.
+// For a list of values, the first position in a range whose value is at most a bound: a
+// tree of minima over the values, searched from the range's start upward and rightward, so
+// that a near answer is found in a few steps and a far one in logarithmic time.
 class TFirstAtMost {
 public:
     explicit TFirstAtMost(const std::vector<int>& values)
@@ -35,24 +37,26 @@ public:
     // The first position in [from, to) with a value at most bound, or to.
     int Find(int from, int to, int bound) const
     {
-        const int found = FindBelow(1, 0, static_cast<int>(FLeaves), from, to, bound);
-        return found < 0 ? to : found;
+        if (from >= to)
+            return to;
+        std::size_t node = FLeaves + from;
+        // Up and right over the subtrees that follow `from`, to the first holding an answer.
+        while (FMinimum[node] > bound) {
+            while (node & 1)
+                node /= 2;
+            if (node == 0)
+                return to;
+            ++node;
+        }
+        // Down to that subtree's first answer.
+        while (node < FLeaves)
+            node = FMinimum[2 * node] <= bound ? 2 * node : 2 * node + 1;
+        return std::min(static_cast<int>(node - FLeaves), to);
     }
 
 private:
-    int FindBelow(std::size_t node, int lo, int hi, int from, int to, int bound) const
-    {
-        if (hi <= from || to <= lo || FMinimum[node] > bound)
-            return -1;
-        if (hi - lo == 1)
-            return lo;
-        const int mid = (lo + hi) / 2;
-        const int left = FindBelow(2 * node, lo, mid, from, to, bound);
-        return left >= 0 ? left : FindBelow(2 * node + 1, mid, hi, from, to, bound);
-    }
-
     std::size_t FLeaves = 1;
-    std::vector<int> FMinimum;  // a tree of minima over the leaves
+    std::vector<int> FMinimum;  // node n covers nodes 2n and 2n + 1; the leaves start at FLeaves
 };
 
 class TTreeBuilder {
@@ -119,25 +123,24 @@ private:
 
         TTreePtr previous;
         for (int start = first;;) {
-            TTreePtr record(TCustomExpressionParser::NewRecord());
-            int slot = 0;
-            if (previous) {
-                record->Children[0] = previous.release();
-                slot = 1;
-            }
             int at = FindNextFunction(start, last);
             if (at == last)
                 RaiseMathError("Syntax error in expression " + std::string(FSourceText));
             TExprWord* op = FWords[at];
             const int priority = FPriority[at];
+            TTreePtr record(TCustomExpressionParser::NewRecord());
             record->Word = op;
             record->Eval = op->EvalRoutine;
+            int slot = 0;
             if (!op->IsOperator()) {
                 // A function call: whatever stood before it is dropped.
-                TCustomExpressionParser::ReleaseTree(std::exchange(record->Children[0], nullptr));
+                previous.reset();
                 slot = BuildArguments(*record, at, last, nesting);
-            } else if (at > start) {
-                record->Children[slot++] = BuildRange(start, at, nesting + 1).release();
+            } else {
+                if (previous)
+                    record->SetChild(slot++, previous.release());
+                else if (at > start)
+                    record->SetChild(slot++, BuildRange(start, at, nesting + 1).release());
             }
 
             // The right operand runs up to the next operator of equal or larger priority.
@@ -167,7 +170,8 @@ private:
 
     static void Attach(TExprRecord& record, int slot, TTreePtr child)
     {
-        TCustomExpressionParser::ReleaseTree(std::exchange(record.Children[slot], child.release()));
+        TCustomExpressionParser::ReleaseTree(record.Child(slot));
+        record.SetChild(slot, child.release());
     }
 
     // Builds the bracketed arguments of the function at `at`, which moves to the call's
@@ -192,11 +196,11 @@ private:
             } else if (kind == wkComma && depth == 1) {
                 if (slot == MaxArgs - 1)
                     RaiseMathError(name + " has more than " + std::to_string(MaxArgs) + " arguments");
-                record.Children[slot++] = BuildArgument(name, start + 1, i, nesting).release();
+                record.SetChild(slot++, BuildArgument(name, start + 1, i, nesting).release());
                 start = i;
             }
         }
-        record.Children[slot] = BuildArgument(name, start + 1, i, nesting).release();
+        record.SetChild(slot, BuildArgument(name, start + 1, i, nesting).release());
         at = i;
         return slot;
     }

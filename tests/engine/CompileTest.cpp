@@ -159,8 +159,8 @@ TEST_F(EngineTest, PrefixAndPostfixOperatorsTakeTheirOperandInTheFirstSlot)
         Parser->CheckAndResolve(*words);
         const auto root = Parser->BuildTree(std::move(words), c.Text);
         WordList children;
-        for (const TExprRecord* child : root->Children)
-            if (child)
+        for (int slot = 0; slot < MaxArgs; ++slot)
+            if (const TExprRecord* child = root->Child(slot))
                 children.push_back(child->Word->Name);
         EXPECT_EQ(children, c.Children) << c.Text;
     }
