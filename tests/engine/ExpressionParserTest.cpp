@@ -157,6 +157,17 @@ TEST_F(ExpressionParserTest, ReplacingAWordRepointsEveryStoredExpression)
     EXPECT_EQ(Parser->ExpressionValue(3), -16);
 }
 
+TEST_F(ExpressionParserTest, AReplacementWithSideEffectsDoesNotRunAfterAFault)
+{
+    Parser->FoldConstants = false;
+    Parser->ExpressionValue(Parser->AddExpression("k := 1"));
+    const int index = Parser->AddExpression("1/0 + sqr(k)");
+    Parser->ReplaceWord("sqr", std::make_unique<TFunction>("sqr", engine::routines::Increment, 1,
+                                                           false, 0, TStoring::IntoFirstOperand));
+    EXPECT_THROW(Parser->ExpressionValue(index), platform::EZeroDivide);
+    EXPECT_EQ(Outcome(*Parser, "k"), "1");
+}
+
 TEST_F(ExpressionParserTest, ARelinkBetweenWordsOfOtherArgumentCountsChangesNothing)
 {
     Parser->FoldConstants = false;
