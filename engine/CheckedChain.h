@@ -50,15 +50,17 @@ void RaisePendingFaults(Record* stretch, const std::type_identity_t<Record>* end
 }  // namespace checked_chain_detail
 
 // `run(record)` calls the record's routine; `hasSideEffects(record)` tells the records that
-// write outside their own result or advance the random generator.
+// write outside their own result or advance the random generator. Returns the last record.
 template <class Record, class Run, class HasSideEffects>
-void ExecuteCheckedChain(Record* first, Run run, HasSideEffects hasSideEffects)
+Record* ExecuteCheckedChain(Record* first, Run run, HasSideEffects hasSideEffects)
 {
     using checked_chain_detail::RaisePendingFaults;
     using checked_chain_detail::RunEachTested;
     checked_chain_detail::ClearRaisedFaults();
     Record* stretch = first;
+    Record* last = first;
     for (Record* record = first; record; record = record->Next) {
+        last = record;
         if (hasSideEffects(*record)) {
             RaisePendingFaults(stretch, record, run);
             run(*record);
@@ -74,6 +76,7 @@ void ExecuteCheckedChain(Record* first, Run run, HasSideEffects hasSideEffects)
         }
     }
     RaisePendingFaults(stretch, nullptr, run);
+    return last;
 }
 
 }  // namespace engine

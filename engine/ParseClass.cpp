@@ -1,16 +1,11 @@
 #include "engine/ParseClass.h"
 
-#include <bit>
-#include <cstdint>
 #include <utility>
 
 #include "engine/ParseExpr.h"
 #include "platform/NumberText.h"
 
 namespace {
-
-// The value of an empty value text: a quiet NaN with the sign bit set.
-const double NegativeNaN = std::bit_cast<double>(std::uint64_t{0xFFF8000000000000});
 
 double ValueOfText(std::string_view valueText)
 {
@@ -84,23 +79,24 @@ TStringConstant::TStringConstant(std::string_view literal)
 
 TFunction::TFunction(std::string_view name, std::string description, TEvalRoutine routine,
                      int argCount)
-    : TFunction(name, std::move(description), routine, argCount, false, 0)
+    : TFunction(name, std::move(description), routine, argCount, false, 0, TStoring::No)
 {
 }
 
 TFunction::TFunction(std::string_view name, TEvalRoutine routine, int argCount, bool operatorFlag,
-                     int priority)
-    : TFunction(name, std::string(), routine, argCount, operatorFlag, priority)
+                     int priority, TStoring storing)
+    : TFunction(name, std::string(), routine, argCount, operatorFlag, priority, storing)
 {
 }
 
 TFunction::TFunction(std::string_view name, std::string description, TEvalRoutine routine,
-                     int argCount, bool operatorFlag, int priority)
+                     int argCount, bool operatorFlag, int priority, TStoring storing)
     : TExprWord(name, routine),
       OperatorFlag(operatorFlag),
       Priority(priority),
       ArgCount(argCount),
-      Description(std::move(description))
+      Description(std::move(description)),
+      Storing(storing)
 {
     if (argCount > MaxArgs)
         throw EParserException("Too many arguments");

@@ -1,6 +1,7 @@
 #pragma once
 // The words of an expression (literals, constants, variables, brackets, the argument
 // separator, operators and functions), the engine's exception and the routines words share.
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -32,6 +33,9 @@ using TEvalRoutine = void (*)(TExprRecord* Rec);
 // Computes a number from two texts.
 using TStringRoutine = long double (*)(std::string_view first, std::string_view second);
 
+// The value of an unassigned variable and of no expression: a quiet NaN with the sign bit set.
+inline constexpr double NegativeNaN = std::bit_cast<double>(std::uint64_t{0xFFF8000000000000});
+
 // Argument slots of a record, and the most arguments a function word may take.
 inline constexpr int MaxArgs = 6;
 
@@ -54,6 +58,9 @@ public:
     virtual int ArgumentCount() const { return 0; }
     virtual std::string_view GetDescription() const { return {}; }
     virtual double* ValuePtr() { return nullptr; }
+    // Its routine writes outside its record's Result or draws on state that outlives an
+    // evaluation, as a varying word may: a run checks for faults before such a record.
+    virtual bool HasSideEffects() const { return IsVarying(); }
 
     const std::string Name;  // lower case
     const TEvalRoutine EvalRoutine;
@@ -132,26 +139,35 @@ public:
     TWordKind ResultKind() const override { return wkComma; }
 };
 
+// Whether an operator's routine also stores its result where its first operand is read
+// from, as an assignment or an increment does.
+enum class TStoring : bool { No, IntoFirstOperand };
+
 class TFunction : public TExprWord {
 public:
     // Create: a function, called with brackets.
     TFunction(std::string_view name, std::string description, TEvalRoutine routine, int argCount);
     // CreateOperator
     TFunction(std::string_view name, TEvalRoutine routine, int argCount, bool operatorFlag,
-              int priority);
+              int priority, TStoring storing = TStoring::No);
 
     bool IsOperator() const override { return OperatorFlag; }
     int ArgumentCount() const override { return ArgCount; }
     std::string_view GetDescription() const override { return Description; }
+    bool HasSideEffects() const override
+    {
+        return Storing == TStoring::IntoFirstOperand || TExprWord::HasSideEffects();
+    }
 
     const bool OperatorFlag;
     const int Priority;  // smaller binds tighter; functions have 0
     const int ArgCount;
     const std::string Description;
+    const TStoring Storing;
 
 private:
     TFunction(std::string_view name, std::string description, TEvalRoutine routine, int argCount,
-              bool operatorFlag, int priority);
+              bool operatorFlag, int priority, TStoring storing);
 };
 
 class TVaryingFunction : public TFunction {

@@ -3,17 +3,14 @@
 #include "engine/ParseExpr.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
 #include <utility>
 #include <vector>
 
+#include "engine/CheckedChain.h"
 #include "platform/FloatFaults.h"
 #include "platform/LocaleSeparators.h"
 
 namespace {
-
-const double NegativeNaN = std::bit_cast<double>(std::uint64_t{0xFFF8000000000000});
 
 // Whether a tree record keeps child records in its slots: all but constant leaves do.
 bool HoldsChildren(const TExprRecord* record)
@@ -232,6 +229,7 @@ double* TCustomExpressionParser::LinkRecords(TExprRecord* root) noexcept
 void TCustomExpressionParser::AppendToChain(TExprRecord* record) noexcept
 {
     record->Next = nullptr;
+    record->Checkpoint = record->Word->HasSideEffects();
     if (CurrentExpression)
         ChainTail->Next = record;
     else
@@ -243,20 +241,20 @@ double TCustomExpressionParser::ExecuteChain(TExprRecord* first)
 {
     if (!first)
         return NegativeNaN;
-    // Floating-point faults: the flags are tested after every record, so that the first
-    // faulting record raises its error.
-    platform::ClearFloatFaults();
-    for (TExprRecord* record = first;; record = record->Next) {
-        record->Eval(record);
-        platform::CheckFloatFaults();
-        if (!record->Next)
-            return record->Result;
+    const auto run = [](TExprRecord& record) { record.Eval(&record); };
+    const auto isCheckpoint = [](const TExprRecord& record) { return record.Checkpoint; };
+    try {
+        return engine::ExecuteCheckedChain(first, run, isCheckpoint)->Result;
+    } catch (const platform::Exception&) {
+        // The fault has been reported; no later test of the flags may see it again.
+        platform::ClearFloatFaults();
+        throw;
     }
 }
 
 bool TCustomExpressionParser::ResultIsBoolean() const { return EndsInBoolean(CurrentExpression); }
 
-void TCustomExpressionParser::RelinkWord(TExprWord* oldWord, TExprWord* newWord)
+void TCustomExpressionParser::CheckReplacement(TExprWord* oldWord, TExprWord* newWord)
 {
     if (oldWord->ArgumentCount() != newWord->ArgumentCount())
         throw platform::Exception(
@@ -267,11 +265,18 @@ void TCustomExpressionParser::RelinkWord(TExprWord* oldWord, TExprWord* newWord)
     if ((oldValue && !newValue) || (oldWord->EvalRoutine && !newWord->EvalRoutine))
         throw platform::Exception("Error in math expression: Cannot replace variable/function " +
                                   oldWord->Name + " by " + newWord->Name);
+}
 
+void TCustomExpressionParser::RelinkWord(TExprWord* oldWord, TExprWord* newWord)
+{
+    CheckReplacement(oldWord, newWord);
+    double* const oldValue = oldWord->ValuePtr();
+    double* const newValue = newWord->ValuePtr();
     for (TExprRecord* record = CurrentExpression; record; record = record->Next) {
         if (record->Word == oldWord) {
             record->Word = newWord;
             record->Eval = newWord->EvalRoutine;
+            record->Checkpoint = newWord->HasSideEffects();
         }
         if (!oldValue)
             continue;

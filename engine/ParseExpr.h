@@ -14,6 +14,8 @@ struct TExprRecord {
     TExprRecord* Next = nullptr;  // the next step of the chain
     double Result = 0;
     TExprWord* Word = nullptr;  // not owned
+    // Set when linked: the word has side effects, so a run checks for faults before this record.
+    bool Checkpoint = false;
     // In a chain: the address of each operand, a child's Result or a constant's value.
     // In a tree: a constant leaf's Args[0] is its word's value; any other record keeps its
     // child records here, in argument order, and owns them.
@@ -62,7 +64,9 @@ public:
     // Compiles the text into a new chain at CurrentExpression, or throws. The previous chain
     // is not released: its holder keeps it.
     bool Compile(std::string_view text);
-    // Runs a chain and returns its last record's Result; no chain gives NaN.
+    // Runs a chain and returns its last record's Result; no chain gives NaN. A fault raises
+    // the error of the first record that meets one, and no record with side effects runs
+    // after it; the chain can be run again.
     static double ExecuteChain(TExprRecord* first);
     // Whether the current chain ends in a word of boolean result.
     bool ResultIsBoolean() const;
@@ -100,6 +104,9 @@ public:
 protected:
     // Adds the dialect's words to Vocabulary.
     virtual void BuildVocabulary() = 0;
+
+    // Raises the error of RelinkWord when the new word cannot stand in for the old one.
+    static void CheckReplacement(TExprWord* oldWord, TExprWord* newWord);
 
     // The steps of Compile.
     std::unique_ptr<TExprCollection> Tokenize(std::string_view text);

@@ -8,30 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "Separators.h"
 #include "TestDialect.h"
-#include "platform/LocaleSeparators.h"
 
 using testdialect::TTestParser;
-
-// Sets the process-wide separators and restores them afterwards.
-class TSeparators {
-public:
-    TSeparators(char decimal, char list)
-        : FDecimal(platform::DecimalSeparator()), FList(platform::ListSeparator())
-    {
-        platform::SetDecimalSeparator(decimal);
-        platform::SetListSeparator(list);
-    }
-    ~TSeparators()
-    {
-        platform::SetDecimalSeparator(FDecimal);
-        platform::SetListSeparator(FList);
-    }
-
-private:
-    char FDecimal;
-    char FList;
-};
 
 class EngineTest : public testing::Test {
 protected:

@@ -109,7 +109,7 @@ protected:
         Insert(std::make_unique<TFunction>("-", Subtract, 2, true, 40));
         Insert(std::make_unique<TBooleanFunction>("=", Equal, 2, true, 50));
         Insert(std::make_unique<TBooleanFunction>("not", Not, 1, true, 60));
-        Insert(std::make_unique<TFunction>(":=", Assign, 2, true, 200));
+        Insert(std::make_unique<TFunction>(":=", Assign, 2, true, 200, TStoring::IntoFirstOperand));
         Insert(std::make_unique<TFunction>("max", "the larger", Max, 2));
         Insert(std::make_unique<TFunction>("sin", "sine", Sine, 1));
         Insert(std::make_unique<TVaryingFunction>("tick", "counts", Tick, 0));
