@@ -70,7 +70,11 @@ double TExpressionParser::ExpressionValue(int index)
 
 std::string TExpressionParser::ExpressionText(int index)
 {
-    const double value = ExpressionValue(index);
+    return FormatValue(ExpressionValue(index), DisplayDigits);
+}
+
+std::string TExpressionParser::FormatValue(double value, int significantDigits) const
+{
     if (ResultIsBoolean()) {
         // Comparing not-a-number with the windows below is an invalid operation.
         if (std::isnan(value))
@@ -80,5 +84,5 @@ std::string TExpressionParser::ExpressionText(int index)
         if (value > 0.9L && value < 1.1L)
             return "True";
     }
-    return platform::FormatGeneral(value, DisplayDigits);
+    return platform::FormatGeneral(value, significantDigits);
 }

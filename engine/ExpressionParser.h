@@ -28,6 +28,9 @@ public:
     // The value as "True" or "False" when the expression ends in a truth-value word and the
     // value is near 1 or 0, else in the general format with 10 significant digits.
     std::string ExpressionText(int index);
+    // A value of the current expression as ExpressionText shows it, with the given number of
+    // significant digits for the general format.
+    std::string FormatValue(double value, int significantDigits) const;
 
     TExpressionList Expressions;
     // The entry last added or found by AddExpression; -1 after an empty text or a clearing.
