@@ -89,6 +89,13 @@ TMessageForm::TMessageForm(QWidget* owner)
     DetailsToolBar->setMovable(false);
     DetailsToolBar->setIconSize(QSize(16, 16));
     DetailsToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // The style's own toolbar margins need 31 pixels and would squeeze the images into the
+    // 23-pixel strip: flat buttons with a pixel around each image fit it.
+    DetailsToolBar->setStyleSheet(QStringLiteral(
+        "QToolBar { border: none; padding: 0px; spacing: 0px; }"
+        "QToolButton { border: none; padding: 1px; margin: 0px; }"
+        "QToolButton:hover { background: palette(midlight); }"
+        "QToolButton:pressed { background: palette(mid); }"));
     FillWithoutMargins(ToolStrip, new QHBoxLayout, {DetailsToolBar});
 
     SaveDialog.Filters = {QStringLiteral("文本文件(*.txt)"), QStringLiteral("所有文件(*.*)")};
@@ -180,7 +187,7 @@ void TMessageForm::PrintDetails()
     }
     const auto printer = CurrentPresenter().CurrentPrinter();
     if (!PrintLines(*printer, DetailsMemo->font(), DisplayedLines(*DetailsMemo)))
-        ErrorBox(QStringLiteral("无法开始打印作业。"));
+        ErrorBox(QStringLiteral("打印失败，详细信息没有打印出来。"));
 }
 
 }  // namespace dialogs

@@ -1,6 +1,6 @@
 #pragma once
 // a * b / c in 64-bit arithmetic, rounded to the nearest integer with halves away from
-// zero. A divisor of 0 or a result beyond int gives -1, the old platform helper's answer.
+// zero. A divisor of 0 or a result beyond int gives -1, so callers can tell.
 #include <cstdint>
 #include <limits>
 

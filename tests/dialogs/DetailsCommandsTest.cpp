@@ -103,6 +103,22 @@ TEST_F(DetailsCommands, ToolbarReadsCopySaveSeparatorPrintHelpWithTheirImages)
     }
 }
 
+// The 16 x 16 images must not be squeezed to fit the 23-pixel strip.
+TEST_F(DetailsCommands, ToolButtonsShowTheirImagesWholeInsideTheStrip)
+{
+    Form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(Form->ToolStrip->height(), 23);
+    const QRect strip = Form->ToolStrip->contentsRect();
+    for (QAction* action : Form->DetailsToolBar->actions()) {
+        QWidget* button = Form->DetailsToolBar->widgetForAction(action);
+        const QRect inStrip(button->mapTo(Form->ToolStrip, QPoint(0, 0)), button->size());
+        EXPECT_TRUE(strip.contains(inStrip)) << action->toolTip().toStdString();
+        if (!action->icon().isNull())
+            EXPECT_GE(button->height(), 16 + 2) << action->toolTip().toStdString();
+    }
+}
+
 TEST_F(DetailsCommands, CopyPutsTheExactDetailsOnTheClipboardAndSelectsThemAll)
 {
     QGuiApplication::clipboard()->clear();
@@ -264,7 +280,7 @@ TEST_F(DetailsCommands, PrintJobThatCannotStartIsReported)
         return printer;
     };
     Press(PrintPosition);
-    ExpectOneErrorBox(QStringLiteral("无法开始打印作业。"));
+    ExpectOneErrorBox(QStringLiteral("打印失败，详细信息没有打印出来。"));
 }
 
 TEST_F(DetailsCommands, PrintedLinesAreTheLinesTheMemoShows)
