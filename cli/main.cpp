@@ -39,6 +39,20 @@ Exit status: 0 all succeeded, 1 some calculation failed, 2 usage error.
   moneycalc-cli --json -- -5 'x:=2' 'x*3'
   moneycalc-cli < amounts.txt > results.txt)";
 
+void AddOptions(CLI::App& app, cli::TBatchSettings& settings, std::vector<std::string>& expressions)
+{
+    app.footer(Footer);
+    app.set_help_flag("-h,--help", "显示本帮助 / print this help");
+    app.add_flag_callback("--json", [&settings] { settings.Format = cli::TOutputFormat::Json; },
+                          "每个计算输出一个 JSON 对象 / one JSON object per calculation: "
+                          "expression, text, result, uppercase, error");
+    app.add_flag("--cstyle", settings.CStyle,
+                 "使用类 C 语法（= 赋值，== 比较）/ the C-like dialect (= assigns, == compares)");
+    app.add_flag_callback("--fold", [&settings] { settings.Folding = calculator::TFolding::On; },
+                          "编译时预先计算常量部分 / fold constant parts when compiling");
+    app.add_option("expression", expressions, "表达式，每个一个计算 / expressions, one calculation each");
+}
+
 void CalculateLines(std::istream& input, cli::TBatchCalculator& calculator)
 {
     for (std::string line; std::getline(input, line);) {
@@ -58,26 +72,14 @@ int main(int argc, char** argv)
         std::cin.tie(nullptr);
 
     CLI::App app(Description, "moneycalc-cli");
-    app.footer(Footer);
-    app.set_help_flag("-h,--help", "显示本帮助 / print this help");
     cli::TBatchSettings settings;
-    bool json = false;
-    bool fold = false;
     std::vector<std::string> expressions;
-    app.add_flag("--json", json,
-                 "每个计算输出一个 JSON 对象 / one JSON object per calculation: "
-                 "expression, text, result, uppercase, error");
-    app.add_flag("--cstyle", settings.CStyle,
-                 "使用类 C 语法（= 赋值，== 比较）/ the C-like dialect (= assigns, == compares)");
-    app.add_flag("--fold", fold, "编译时预先计算常量部分 / fold constant parts when compiling");
-    app.add_option("expression", expressions, "表达式，每个一个计算 / expressions, one calculation each");
+    AddOptions(app, settings, expressions);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         return app.exit(error) == 0 ? AllSucceeded : UsageError;
     }
-    settings.Format = json ? cli::TOutputFormat::Json : cli::TOutputFormat::Text;
-    settings.Folding = fold ? calculator::TFolding::On : calculator::TFolding::Off;
 
     cli::TBatchCalculator calculator(settings, std::cout, std::cerr);
     if (expressions.empty())
