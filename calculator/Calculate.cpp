@@ -21,9 +21,10 @@ bool IsBlank(std::string_view text)
     return std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) <= ' '; });
 }
 
-void Evaluate(TCStyleParser& parser, std::string_view expressionText, TCalculation& calculation)
+void Evaluate(TCStyleParser& parser, std::string_view expressionText, TFolding folding,
+              TCalculation& calculation)
 {
-    parser.FoldConstants = false;
+    parser.FoldConstants = folding == TFolding::On;
     const int index = parser.AddExpression(expressionText);
     const double value = parser.ExpressionValue(index);
     calculation.ValueText = parser.FormatValue(value, DisplayDigits);
@@ -36,7 +37,7 @@ void Evaluate(TCStyleParser& parser, std::string_view expressionText, TCalculati
 
 }  // namespace
 
-TCalculation Calculate(TCStyleParser& parser, std::string_view expressionText)
+TCalculation Calculate(TCStyleParser& parser, std::string_view expressionText, TFolding folding)
 {
     TCalculation calculation;
     if (IsBlank(expressionText)) {
@@ -45,7 +46,7 @@ TCalculation Calculate(TCStyleParser& parser, std::string_view expressionText)
         return calculation;
     }
     try {
-        Evaluate(parser, expressionText, calculation);
+        Evaluate(parser, expressionText, folding, calculation);
     } catch (const platform::Exception& error) {
         calculation.Report = TReportKind::Error;
         calculation.Message = CalculationErrorMessage;

@@ -16,6 +16,10 @@ inline constexpr std::string_view CalculationErrorMessage =
 
 enum class TReportKind { None, Warning, Error };
 
+// Whether the expression is compiled with its constant parts evaluated in advance. The
+// window compiles without; the command-line calculator may ask for folding.
+enum class TFolding { Off, On };
+
 struct TCalculation {
     // The engine's display text of the value ("%.10g", "True", "False"), once evaluated.
     std::optional<std::string> ValueText;
@@ -29,10 +33,11 @@ struct TCalculation {
 };
 
 // A blank text gives the warning and touches nothing. Otherwise the text, untrimmed, is
-// compiled with folding off (or found among the parser's stored texts) and evaluated once;
-// the value becomes the two-decimal text and that text the uppercase amount. An error of the
-// exception family on the way ends the command with the error report; whatever was formed
-// before it stays in the result.
-TCalculation Calculate(TCStyleParser& parser, std::string_view expressionText);
+// compiled with the given folding (or found among the parser's stored texts) and evaluated
+// once; the value becomes the two-decimal text and that text the uppercase amount. An error
+// of the exception family on the way ends the command with the error report; whatever was
+// formed before it stays in the result.
+TCalculation Calculate(TCStyleParser& parser, std::string_view expressionText,
+                       TFolding folding = TFolding::Off);
 
 }  // namespace calculator

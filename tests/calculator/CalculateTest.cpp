@@ -16,7 +16,10 @@ class CalculateTest : public ::testing::Test {
 protected:
     CalculateTest() { Parser->SetCStyle(false); }
 
-    TCalculation Run(std::string_view text) { return Calculate(*Parser, text); }
+    TCalculation Run(std::string_view text, TFolding folding = TFolding::Off)
+    {
+        return Calculate(*Parser, text, folding);
+    }
 
     std::unique_ptr<TCStyleParser> Parser = TCustomExpressionParser::Create<TCStyleParser>();
 };
@@ -126,6 +129,18 @@ TEST_F(CalculateTest, TheSameTextReusesItsCompiledEntryUnfolded)
     EXPECT_EQ(Run("++5 ").ResultText, "6.00");  // another text, another entry
     EXPECT_EQ(Parser->AddExpression("++5"), 0);
     EXPECT_EQ(Parser->AddExpression("++5 "), 1);
+}
+
+TEST_F(CalculateTest, FoldingOnEvaluatesTheConstantPartsOnceWhenCompiling)
+{
+    EXPECT_EQ(Run("++5", TFolding::On).ResultText, "6.00");
+    EXPECT_EQ(Run("++5", TFolding::On).ResultText, "6.00");
+    // Folding is chosen per calculation: the next one compiles without it again.
+    EXPECT_EQ(Run("++6").ResultText, "7.00");
+    EXPECT_EQ(Run("++6").ResultText, "8.00");
+    // A fault in a constant part fails the compilation, so the text is not stored.
+    EXPECT_EQ(Run("1/0", TFolding::On).Details, "Floating point division by zero");
+    EXPECT_EQ(Parser->AddExpression("2"), 2);
 }
 
 TEST_F(CalculateTest, ATextThatFailsToEvaluateStaysStored)
