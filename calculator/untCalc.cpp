@@ -45,6 +45,21 @@ void ShowOnTooltipBackground(QLineEdit* field)
     field->setPalette(palette);
 }
 
+void ShowReport(const calculator::TCalculation& calculation)
+{
+    const QString message = QString::fromStdString(calculation.Message);
+    switch (calculation.Report) {
+    case calculator::TReportKind::None:
+        break;
+    case calculator::TReportKind::Warning:
+        dialogs::ShowWarning(message);
+        break;
+    case calculator::TReportKind::Error:
+        dialogs::ShowErrorDetails(message, QString::fromStdString(calculation.Details));
+        break;
+    }
+}
+
 }  // namespace
 
 TfrmCalc::TfrmCalc(QString programFolder)
@@ -257,21 +272,6 @@ void TfrmCalc::SpTBXButton3Click()
     if (calculation.UpCaseText)
         ui->ResultEditUpCase->setText(QString::fromStdString(*calculation.UpCaseText));
     ShowReport(calculation);
-}
-
-void TfrmCalc::ShowReport(const calculator::TCalculation& calculation)
-{
-    const QString message = QString::fromStdString(calculation.Message);
-    switch (calculation.Report) {
-    case calculator::TReportKind::None:
-        break;
-    case calculator::TReportKind::Warning:
-        dialogs::ShowWarning(message);
-        break;
-    case calculator::TReportKind::Error:
-        dialogs::ShowErrorDetails(message, QString::fromStdString(calculation.Details));
-        break;
-    }
 }
 
 void TfrmCalc::SpTBXButton4Click()

@@ -10,10 +10,6 @@
 class QLineEdit;
 class TCStyleParser;
 
-namespace calculator {
-struct TCalculation;
-}
-
 namespace Ui {
 class TfrmCalc;
 }
@@ -61,7 +57,6 @@ private:
     void SpTBXButton1Click();
     void SpTBXButton2Click();
     void SpTBXButton3Click();
-    static void ShowReport(const calculator::TCalculation& calculation);
     void SpTBXButton4Click();
     void SpTBXButton5Click();
     void SpTBXButton6Click();
