@@ -2,6 +2,10 @@
 
 #include "ui_untCalc.h"
 
+#include "calculator/Calculate.h"
+#include "dialogs/DialogEx.h"
+#include "engine/CStyleParser.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,6 +45,21 @@ void ShowOnTooltipBackground(QLineEdit* field)
     field->setPalette(palette);
 }
 
+void ShowReport(const calculator::TCalculation& calculation)
+{
+    const QString message = QString::fromStdString(calculation.Message);
+    switch (calculation.Report) {
+    case calculator::TReportKind::None:
+        break;
+    case calculator::TReportKind::Warning:
+        dialogs::ShowWarning(message);
+        break;
+    case calculator::TReportKind::Error:
+        dialogs::ShowErrorDetails(message, QString::fromStdString(calculation.Details));
+        break;
+    }
+}
+
 }  // namespace
 
 TfrmCalc::TfrmCalc(QString programFolder)
@@ -49,10 +68,14 @@ TfrmCalc::TfrmCalc(QString programFolder)
 {
     ui->setupUi(this);
     ApplyWindowSettings();
+    FormCreate();
     ConnectEvents();
 }
 
-TfrmCalc::~TfrmCalc() = default;
+TfrmCalc::~TfrmCalc()
+{
+    FormDestroy();
+}
 
 QString TfrmCalc::ProgramFolder()
 {
@@ -93,9 +116,24 @@ void TfrmCalc::ConnectEvents()
 
     connect(ui->SpTBXButton1, &QPushButton::clicked, this, &TfrmCalc::SpTBXButton1Click);
     connect(ui->SpTBXButton2, &QPushButton::clicked, this, &TfrmCalc::SpTBXButton2Click);
+    connect(ui->SpTBXButton3, &QPushButton::clicked, this, &TfrmCalc::SpTBXButton3Click);
     connect(ui->SpTBXButton4, &QPushButton::clicked, this, &TfrmCalc::SpTBXButton4Click);
     connect(ui->SpTBXButton5, &QPushButton::clicked, this, &TfrmCalc::SpTBXButton5Click);
     connect(ui->SpTBXButton6, &QPushButton::clicked, this, &TfrmCalc::SpTBXButton6Click);
+}
+
+// The parser starts in the C-like dialect; the window calculates in the standard one.
+void TfrmCalc::FormCreate()
+{
+    FHistoryIndex = -1;
+    FRedoIndex = -1;
+    FParser = TCustomExpressionParser::Create<TCStyleParser>();
+    FParser->SetCStyle(false);
+}
+
+void TfrmCalc::FormDestroy()
+{
+    FParser.reset();
 }
 
 void TfrmCalc::ExpressionEditChange()
@@ -222,6 +260,18 @@ void TfrmCalc::CopyField(QLineEdit* field)
 {
     field->selectAll();
     field->copy();
+}
+
+// A field changes only once its text was formed, so a failed step leaves the earlier result.
+void TfrmCalc::SpTBXButton3Click()
+{
+    const calculator::TCalculation calculation =
+        calculator::Calculate(*FParser, ui->ExpressionEdit->toPlainText().toStdString());
+    if (calculation.ResultText)
+        ui->ResultEdit->setText(QString::fromStdString(*calculation.ResultText));
+    if (calculation.UpCaseText)
+        ui->ResultEditUpCase->setText(QString::fromStdString(*calculation.UpCaseText));
+    ShowReport(calculation);
 }
 
 void TfrmCalc::SpTBXButton4Click()

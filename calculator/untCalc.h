@@ -8,6 +8,7 @@
 #include <memory>
 
 class QLineEdit;
+class TCStyleParser;
 
 namespace Ui {
 class TfrmCalc;
@@ -37,6 +38,8 @@ private:
 
     void ApplyWindowSettings();
     void ConnectEvents();
+    void FormCreate();
+    void FormDestroy();
 
     void ExpressionEditChange();
     void RecordHistory();
@@ -53,6 +56,7 @@ private:
 
     void SpTBXButton1Click();
     void SpTBXButton2Click();
+    void SpTBXButton3Click();
     void SpTBXButton4Click();
     void SpTBXButton5Click();
     void SpTBXButton6Click();
@@ -64,6 +68,8 @@ private:
     int FDownX = 0;
     int FDownY = 0;
     std::array<QString, HistorySize> FHistory;
-    int FHistoryIndex = -1;
-    int FRedoIndex = -1;
+    int FHistoryIndex;
+    int FRedoIndex;
+    // Keeps every text calculated so far compiled, and the variables assigned in them.
+    std::unique_ptr<TCStyleParser> FParser;
 };
