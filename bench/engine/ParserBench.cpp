@@ -8,7 +8,6 @@
 
 #include <cctype>
 #include <cmath>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <numbers>
