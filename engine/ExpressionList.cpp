@@ -2,15 +2,6 @@
 
 #include <utility>
 
-#include "platform/Exceptions.h"
-
-const TExpressionEntry& TExpressionList::Items(int index) const
-{
-    if (index < 0 || index >= Count())
-        throw platform::EListError(index);
-    return FEntries[static_cast<std::size_t>(index)];
-}
-
 int TExpressionList::IndexOf(std::string_view text) const
 {
     const auto found = FIndexOfFoldedText.find(LowerCase(text));

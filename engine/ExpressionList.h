@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/ParseExpr.h"
+#include "platform/Exceptions.h"
 
 struct TExpressionEntry {
     std::string Text;
@@ -19,7 +20,12 @@ class TExpressionList {
 public:
     int Count() const { return static_cast<int>(FEntries.size()); }
     // The entry at the index; an index outside the list raises the list's error.
-    const TExpressionEntry& Items(int index) const;
+    const TExpressionEntry& Items(int index) const
+    {
+        if (index < 0 || index >= Count())
+            throw platform::EListError(index);
+        return FEntries[static_cast<std::size_t>(index)];
+    }
     std::span<const TExpressionEntry> Entries() const { return FEntries; }
 
     // The index of the entry whose text equals the text ignoring case, or -1.

@@ -60,14 +60,6 @@ void TExpressionParser::ClearExpressions()
     CurrentExpression = ChainTail = nullptr;
 }
 
-double TExpressionParser::ExpressionValue(int index)
-{
-    if (index < 0)
-        return NegativeNaN;
-    CurrentExpression = Expressions.Items(index).Expression.get();
-    return ExecuteChain(CurrentExpression);
-}
-
 std::string TExpressionParser::ExpressionText(int index)
 {
     return FormatValue(ExpressionValue(index), DisplayDigits);

@@ -24,7 +24,13 @@ public:
     void ClearExpressions() override;
 
     // Runs the entry's expression; a negative index gives not-a-number.
-    double ExpressionValue(int index);
+    double ExpressionValue(int index)
+    {
+        if (index < 0)
+            return NegativeNaN;
+        CurrentExpression = Expressions.Items(index).Expression.get();
+        return ExecuteChain(CurrentExpression);
+    }
     // The value as "True" or "False" when the expression ends in a truth-value word and the
     // value is near 1 or 0, else in the general format with 10 significant digits.
     std::string ExpressionText(int index);

@@ -241,6 +241,10 @@ double TCustomExpressionParser::ExecuteChain(TExprRecord* first)
 {
     if (!first)
         return NegativeNaN;
+    // A chain of one constant record copies the constant's value (as CopyValueRoutine does),
+    // which cannot fault: nothing to test.
+    if (!first->Next && first->Eval == CopyValueRoutine)
+        return first->Result = *first->Args[0];
     const auto run = [](TExprRecord& record) { record.Eval(&record); };
     const auto isCheckpoint = [](const TExprRecord& record) { return record.Checkpoint; };
     try {

@@ -12,17 +12,13 @@
 namespace engine {
 namespace {
 
+using math_detail::IntegerPower;
 using x87::IsGreater;
-using x87::IsGreaterOrEqual;
-using x87::IsLess;
 using x87::IsLessOrEqual;
 using x87::RoundToInt64;
 
 constexpr long double Infinity = std::numeric_limits<long double>::infinity();
 constexpr long double HyperbolicGuard = 1e-16L;
-constexpr long double Log10Of2 = 0x9A209A84FBCFF799p-65L;
-
-long double Truth(bool value) { return value ? 1.0L : 0.0L; }
 
 // e^x as 2^(x·log2 e): the fraction of the exponent through f2xm1, the integer part through fscale.
 long double ExpExtended(long double x)
@@ -44,23 +40,6 @@ Exponentials ExponentialsOf(double x) { return {ExpExtended(x), ExpExtended(-x)}
 
 long double HyperbolicSine(Exponentials e) { return (e.Positive - e.Negative) / 2.0L; }
 long double HyperbolicCosine(Exponentials e) { return (e.Positive + e.Negative) / 2.0L; }
-
-// Square-and-multiply from the lowest bit; the base is squared only before a further bit, so
-// no needless squaring can overflow.
-long double IntegerPower(long double base, std::int32_t exponent)
-{
-    const auto pattern = static_cast<std::uint32_t>(exponent);
-    std::uint32_t bits = exponent < 0 ? 0u - pattern : pattern;  // |exponent|, also of INT32_MIN
-    long double result = 1.0L;
-    while (bits != 0) {
-        if (bits & 1u)
-            result *= base;
-        bits >>= 1;
-        if (bits != 0)
-            base *= base;
-    }
-    return exponent < 0 ? 1.0L / result : result;
-}
 
 // Circular functions: x = q·π/2 + r with |r| ≤ π/4, where the x87 instructions are exact to the
 // last bit. π/2 is held in three parts; the first two have 32 significant bits, so their
@@ -131,8 +110,6 @@ IntegerOperands DivisionOperands(double x, double y)
     return operands;
 }
 
-std::int64_t LowestByte(double x) { return RoundToInt64(x) & 0xFF; }
-
 }  // namespace
 
 long double Factorial(double x)
@@ -161,12 +138,6 @@ long double Power(double x, double y)
     return ExpExtended(y * x87::NaturalLogarithm(x));
 }
 
-long double IntPower(double x, double y)
-{
-    const auto lowBits = static_cast<std::uint32_t>(RoundToInt64(y));
-    return IntegerPower(x, static_cast<std::int32_t>(lowBits));
-}
-
 long double Div(double x, double y)
 {
     const auto [dividend, divisor] = DivisionOperands(x, y);
@@ -184,58 +155,7 @@ long double Mod(double x, double y)
     return static_cast<long double>(dividend % divisor);
 }
 
-long double Greater(double x, double y) { return Truth(IsGreater(x, y)); }
-long double Less(double x, double y) { return Truth(IsLess(x, y)); }
-
-long double GreaterOrEqual(double x, double y)
-{
-    return Truth(IsGreaterOrEqual(x + ComparisonTolerance, y));
-}
-
-long double LessOrEqual(double x, double y)
-{
-    return Truth(IsLessOrEqual(x, y + ComparisonTolerance));
-}
-
-long double NotEqual(double x, double y)
-{
-    return Truth(IsGreater(std::fabs(static_cast<long double>(x) - y), ComparisonTolerance));
-}
-
-long double Equal(double x, double y)
-{
-    return Truth(IsLess(std::fabs(static_cast<long double>(x) - y), ComparisonTolerance));
-}
-
-long double Max(double x, double y) { return IsGreaterOrEqual(x, y) ? x : y; }
-long double Min(double x, double y) { return IsLessOrEqual(x, y) ? x : y; }
-
-long double Not(double x) { return static_cast<long double>(LowestByte(x) ^ 1); }
-
-long double And(double x, double y)
-{
-    return static_cast<long double>(RoundToInt64(x) & RoundToInt64(y));
-}
-
-long double Or(double x, double y)
-{
-    return static_cast<long double>(RoundToInt64(x) | RoundToInt64(y));
-}
-
-long double Xor(double x, double y)
-{
-    return static_cast<long double>(RoundToInt64(x) ^ RoundToInt64(y));
-}
-
-long double If(double x, double y, double z) { return LowestByte(x) != 0 ? y : z; }
-
-long double Round(double x) { return static_cast<long double>(RoundToInt64(x)); }
-long double Trunc(double x) { return static_cast<long double>(RoundToInt64(std::trunc(x))); }
-
-long double Sqrt(double x) { return x87::SquareRoot(x); }
 long double Exp(double x) { return ExpExtended(x); }
-long double Ln(double x) { return x87::NaturalLogarithm(x); }
-long double Log10(double x) { return x87::YLog2X(Log10Of2, x); }
 
 // log2(y) ÷ log2(x), stopping at the first fault: a logarithm of zero must not add the
 // invalid operation of a later ∞ ÷ ∞ or of the other logarithm.
