@@ -23,17 +23,31 @@ constexpr int InputsPerParserLife = 4096;
 // The longest display text: "-1.234567891E-308".
 constexpr std::size_t LongestDisplayText = 17;
 
+// The user's locale gives the separators: the decimal point with the comma between arguments,
+// or the decimal comma with the semicolon.
+struct TSeparatorPair {
+    char Decimal;
+    char List;
+};
+
 struct TFuzzedParser {
+    TSeparatorPair Separators;
     bool CStyle;
     bool FoldConstants;
     std::unique_ptr<TCStyleParser> Parser;
 };
 
-std::unique_ptr<TCStyleParser> NewParser(bool cStyle)
+void UseSeparators(TSeparatorPair separators)
 {
-    auto parser = TCustomExpressionParser::Create<TCStyleParser>();
-    parser->SetCStyle(cStyle);
-    return parser;
+    platform::SetDecimalSeparator(separators.Decimal);
+    platform::SetListSeparator(separators.List);
+}
+
+void Renew(TFuzzedParser& fuzzed)
+{
+    UseSeparators(fuzzed.Separators);
+    fuzzed.Parser = TCustomExpressionParser::Create<TCStyleParser>();
+    fuzzed.Parser->SetCStyle(fuzzed.CStyle);
 }
 
 // The x87 stack is empty between two calls: an instruction sequence that leaves a value
@@ -55,6 +69,7 @@ void CheckDisplayText(const std::string& text)
 void Evaluate(TFuzzedParser& fuzzed, std::string_view text)
 {
     TCStyleParser& parser = *fuzzed.Parser;
+    UseSeparators(fuzzed.Separators);
     parser.FoldConstants = fuzzed.FoldConstants;
     try {
         const int index = parser.AddExpression(text);
@@ -70,18 +85,22 @@ void Evaluate(TFuzzedParser& fuzzed, std::string_view text)
 
 void RunExpression(std::string_view text)
 {
-    static std::array<TFuzzedParser, 4> parsers{{
-        {false, false, nullptr},
-        {false, true, nullptr},
-        {true, false, nullptr},
-        {true, true, nullptr},
+    constexpr TSeparatorPair Point{'.', ','};
+    constexpr TSeparatorPair Comma{',', ';'};
+    static std::array<TFuzzedParser, 8> parsers{{
+        {Point, false, false, nullptr},
+        {Point, false, true, nullptr},
+        {Point, true, false, nullptr},
+        {Point, true, true, nullptr},
+        {Comma, false, false, nullptr},
+        {Comma, false, true, nullptr},
+        {Comma, true, false, nullptr},
+        {Comma, true, true, nullptr},
     }};
     static int inputs = 0;
     if (inputs++ % InputsPerParserLife == 0) {
-        platform::SetDecimalSeparator('.');
-        platform::SetListSeparator(',');
         for (TFuzzedParser& fuzzed : parsers)
-            fuzzed.Parser = NewParser(fuzzed.CStyle);
+            Renew(fuzzed);
     }
     for (TFuzzedParser& fuzzed : parsers)
         Evaluate(fuzzed, text);

@@ -1,6 +1,7 @@
 #pragma once
 // One fuzz input run through the calculator's engine: the bytes are an expression text,
-// added and shown by parsers of both dialects, with constant folding on and off.
+// added and shown by parsers of both dialects, with constant folding on and off, under the
+// decimal point and under the decimal comma.
 #include <string_view>
 
 namespace fuzzing {
