@@ -201,6 +201,20 @@ void RejectUnbound(const TExprWord* word)
         RaiseMathError(word->Name + " takes one or two string arguments");
 }
 
+// The string function whose call's brackets enclose the word at `at`, if any.
+const TSimpleStringFunction* EnclosingStringFunction(const std::vector<TExprWord*>& words,
+                                                     std::ptrdiff_t at)
+{
+    int depth = 0;
+    for (std::ptrdiff_t j = at - 1; j >= 1; --j) {
+        if (IsRightBracket(words[j]))
+            ++depth;
+        else if (IsLeftBracket(words[j]) && depth-- == 0)
+            return StringFunction(words[j - 1]);
+    }
+    return nullptr;
+}
+
 std::unique_ptr<TSimpleStringFunction> MakeStringFunction(const TSimpleStringFunction& model,
                                                           const TExprWord* first,
                                                           const TExprWord* second)
@@ -250,6 +264,11 @@ std::vector<TExprWord*> BindStrings(const std::vector<TExprWord*>& words,
                 continue;
             }
             if (secondString) {
+                // Literals around a separator inside a string function's call are surplus
+                // arguments of that call, not a comparison.
+                if (KindOf(ahead(1)) == wkComma)
+                    if (const TSimpleStringFunction* enclosing = EnclosingStringFunction(words, i))
+                        RaiseMathError(enclosing->Name + " takes one or two string arguments");
                 TExprWord* right = ahead(2);
                 const std::string operatorName = ahead(1)->Name;
                 passed.resize(passed.size() - 2);

@@ -285,7 +285,10 @@ TEST_F(EngineTest, InputsWithoutADefinedResultAreRejected)
         {"pos('a', 1)", "Error in math expression: pos takes one or two string arguments"},
         {"pos 'a'", "Error in math expression: pos takes one or two string arguments"},
         {"pos('a' + 'b')", "Error in math expression: pos takes one or two string arguments"},
-        {"pos('a', 'b', 'c')", ", is not a valid string operand"},
+        {"pos('a', 'b', 'c')", "Error in math expression: pos takes one or two string arguments"},
+        {"pos('a', 'b', 'c', 'd')", "Error in math expression: pos takes one or two string arguments"},
+        // Outside a string function's call two literals around a separator stay a comparison.
+        {"max('a', 'b')", ", is not a valid string operand"},
     };
     for (const auto& c : cases) {
         // The base class compiles any text, the empty one included.
