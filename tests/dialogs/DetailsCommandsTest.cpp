@@ -66,6 +66,17 @@ protected:
         choice.FileName = InFolder(name);
         Presenter.SaveChoice = choice;
     }
+    // One printer installed, whose jobs go to the PDF file.
+    void PrintToPdf(const QString& pdf)
+    {
+        Presenter.Printers = {QStringLiteral("Office")};
+        Presenter.MakePrinter = [pdf] {
+            auto printer = std::make_unique<QPrinter>();
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf);
+            return printer;
+        };
+    }
     void ExpectOneErrorBox(const QString& text)
     {
         ASSERT_EQ(Presenter.MessageBoxes.size(), 1u);
@@ -249,14 +260,8 @@ int PdfPageCount(const QByteArray& pdf) { return int(pdf.count("/Type /Page\n"))
 
 TEST_F(DetailsCommands, PrintWritesTheLinesThroughTheCurrentPrinter)
 {
-    Presenter.Printers = {QStringLiteral("Office")};
     const QString pdf = InFolder("details.pdf");
-    Presenter.MakePrinter = [pdf] {
-        auto printer = std::make_unique<QPrinter>();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return printer;
-    };
+    PrintToPdf(pdf);
     Press(PrintPosition);
     EXPECT_TRUE(Presenter.MessageBoxes.empty());
     EXPECT_EQ(Presenter.PrintersRequested, 1);
@@ -271,14 +276,8 @@ TEST_F(DetailsCommands, PrintWritesTheLinesThroughTheCurrentPrinter)
 TEST_F(DetailsCommands, PrintJobThatCannotStartIsReported)
 {
     WriteFile(InFolder("plain"), "a file, not a folder");
-    Presenter.Printers = {QStringLiteral("Office")};
     const QString pdf = InFolder("plain/details.pdf");
-    Presenter.MakePrinter = [pdf] {
-        auto printer = std::make_unique<QPrinter>();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        return printer;
-    };
+    PrintToPdf(pdf);
     Press(PrintPosition);
     ExpectOneErrorBox(QStringLiteral("打印失败，详细信息没有打印出来。"));
 }
